@@ -1,0 +1,20 @@
+#pragma once
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+namespace mordavel {
+
+inline std::string lowered(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+// Names compared the way the catalogues compare them: both lowered.
+inline bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
+  return lowered(a) == lowered(b);
+}
+
+}  // namespace mordavel
