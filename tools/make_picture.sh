@@ -72,11 +72,11 @@ convert -size ${W}x${H} xc:black -fill white \
 convert -size ${W}x${H} -seed 99 plasma:grey50-grey50 -colorspace gray -blur 0x3 \
         -level 30%,75% "$tmp/cloud_noise.png"
 convert "$tmp/cloud_base.png" "$tmp/cloud_noise.png" -compose multiply -composite \
-        -level 8%,55% "$tmp/cloud_a.png"
+        -level 8%,55% -alpha off "$tmp/cloud_a.png"
 convert -size ${W}x${H} xc:'#2a2346' "$tmp/cloud_a.png" -compose copy_opacity -composite "$tmp/clouds.png"
 # the rose underside: the same shapes shifted up, so only the lower rim shows
 convert "$tmp/cloud_a.png" \( +clone -roll +0-4 \) -compose minus_src -composite \
-        -level 0%,40% "$tmp/rim_a.png"
+        -level 0%,40% -alpha off "$tmp/rim_a.png"
 convert -size ${W}x${H} xc:'#c98d98' "$tmp/rim_a.png" -compose copy_opacity -composite \
         -channel A -evaluate multiply 0.6 +channel "$tmp/rim.png"
 convert "$tmp/clouds.png" "$tmp/rim.png" -compose over -composite "$tmp/clouds.png"
@@ -135,9 +135,26 @@ convert -size ${W}x${H} -seed 17 plasma:grey50-grey50 -colorspace gray \
         -blur 0x1 -level 20%,80% "$tmp/plasma.png"
 convert -size ${W}x${H} xc:grey50 -seed 23 +noise Gaussian -colorspace gray \
         -blur 0x0.6 "$tmp/grain.png"
+# centuries of rain have left dark streaks running down the walls
+convert -size ${W}x${H} xc:grey50 -seed 61 +noise Random -colorspace gray \
+        -motion-blur 0x70+90 -level 35%,65% -level 0%,100%,0.8 \
+        +level 68%,100% -alpha off "$tmp/streaks.png"
+# and a few cracks wander through the joints
+cracks=$(awk -v seed=8080 "$RNG"'
+  BEGIN {
+    split("150,130 620,150 330,175 520,240 240,250 150,330 610,330 470,180", st, " ");
+    for (k = 1; k <= 8; k++) {
+      split(st[k], p, ","); x = p[1]; y = p[2];
+      printf "path '\''M %d,%d", x, y;
+      for (i = 0; i < 7; i++) { x += ri(-5, 5); y += ri(4, 9); printf " L %d,%d", x, y }
+      printf "'\'' ";
+    }
+  }')
 convert "$tmp/blocks.png" \
         "$tmp/plasma.png" -compose overlay -composite \
         "$tmp/grain.png" -compose softlight -composite \
+        "$tmp/streaks.png" -compose multiply -composite \
+        -fill none -stroke 'rgb(40,40,40)' -strokewidth 1.2 -draw "$cracks" \
         -blur 0x0.5 "$tmp/stone.png"
 
 # colour the stone map: stone_layer NAME DARK LIGHT
@@ -176,6 +193,8 @@ merlons() { # x0 x1 y mw gap mh
   }'
 }
 
+cp "$tmp/scene.png" "$tmp/backdrop.png"
+
 # ------------------------------------------------------------ the keep
 # A tall keep behind the gatehouse, further away and so cooler and darker.
 keep_mask="rectangle 318,76 450,420 $(merlons 318 450 76 14 9 13)"
@@ -195,7 +214,7 @@ convert "$tmp/scene.png" "$tmp/keep.png" "$tmp/keep_m.png" -composite \
 # ------------------------------------------------------------ curtain walls
 wall_mask="rectangle 190,222 300,422 rectangle 468,222 578,422 \
 $(merlons 192 298 222 13 9 14) $(merlons 470 576 222 13 9 14)"
-stone_layer wall '#3a2c28' '#b39a86'
+stone_layer wall '#332624' '#a48c7a'
 convert -size ${W}x${H} xc:black -fill white -draw "$wall_mask" "$tmp/wall_m.png"
 # the wall walk casts a shadow under the merlons, and the foot is in shade
 convert -size ${W}x${H} xc:white \
@@ -228,7 +247,7 @@ tower() { # name x0 x1 top
   local mask="rectangle $x0,$band $x1,424 rectangle $bx0,$top $bx1,$band $corbels \
 $(merlons $bx0 $bx1 $top 15 10 16)"
   convert -size ${W}x${H} xc:black -fill white -draw "$mask" "$tmp/${n}_m.png"
-  stone_layer "$n" '#3c2d28' '#c4a993'
+  stone_layer "$n" '#352825' '#b59b87'
   convert -size ${W}x${H} xc:white -draw "$(cyl_shade $x0 $x1)" "$tmp/${n}_cyl.png"
   convert -size ${W}x${H} xc:white -draw "$(cyl_shade $bx0 $bx1)" "$tmp/${n}_cylb.png"
   convert "$tmp/${n}_cyl.png" "$tmp/${n}_cylb.png" \
@@ -259,7 +278,7 @@ convert "$tmp/scene.png" -draw "$(slit 149 190) $(slit 149 290) $(slit 619 190) 
 # ------------------------------------------------------------ the gatehouse
 gate_mask="rectangle 284,162 484,424 $(merlons 280 488 162 16 10 16)"
 convert -size ${W}x${H} xc:black -fill white -draw "$gate_mask" "$tmp/gate_m.png"
-stone_layer gate '#45342d' '#cdb39c'
+stone_layer gate '#3d2e29' '#c0a690'
 convert -size ${W}x${H} xc:white \
         -fill '#6e6e6e' -draw 'rectangle 0,162 767,170' \
         -fill '#b8b8b8' -draw 'rectangle 284,162 292,424 rectangle 476,162 484,424' \
@@ -267,6 +286,13 @@ convert -size ${W}x${H} xc:white \
 convert "$tmp/gate.png" "$tmp/gate_sh.png" -compose multiply -composite \
         "$tmp/wall_fall.png" -compose multiply -composite "$tmp/gate.png"
 convert "$tmp/scene.png" "$tmp/gate.png" "$tmp/gate_m.png" -composite "$tmp/scene.png"
+# Time has knocked pieces off the battlements: let the sky show through.
+convert -size ${W}x${H} xc:black -fill white \
+        -draw 'polygon 114,94 132,94 132,103 126,99 121,106 117,100 114,102' \
+        -draw 'polygon 536,206 552,206 552,213 546,210 541,215 536,212' \
+        -draw 'polygon 432,61 449,61 449,68 443,65 437,71 432,67' \
+        "$tmp/broken_m.png"
+convert "$tmp/scene.png" "$tmp/backdrop.png" "$tmp/broken_m.png" -composite "$tmp/scene.png"
 # two slits and a row of machicolation holes above the gate
 convert "$tmp/scene.png" -draw "$(slit 318 212) $(slit 450 212)" \
         -fill '#1a1212' -draw "$(awk 'BEGIN { for (x = 300; x < 470; x += 22) printf "rectangle %d,178 %d,186 ", x, x + 9 }')" \
