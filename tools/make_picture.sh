@@ -162,10 +162,9 @@ stone_layer() {
   convert "$tmp/stone.png" +level-colors "$2","$3" "$tmp/$1.png"
 }
 
-# shade a round tower across its width: dark at the rims, lit left of centre
-# (the light comes from the west, behind the player's right shoulder... the
-# front is lit, the flanks fall away).
-cyl_shade() { # x0 x1 -> greyscale shading image across the whole canvas
+# shade a round tower across its width: the low sun behind the viewer lights
+# the face turned towards us, the flanks fall away into shadow
+cyl_shade() { # x0 x1 -> draw commands for vertical shading lines x0..x1
   local x0=$1 x1=$2
   awk -v x0="$x0" -v x1="$x1" 'BEGIN {
     w = x1 - x0;
