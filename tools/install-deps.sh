@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what Mordavel needs to build, run and test on Debian 12.
+# Installs what Mordavel needs to build, run and test on Debian 12, or,
+# given package names, just those (the asset scripts use that).
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
   xvfb xdotool xclip x11-utils imagemagick
   fonts-wine fonts-dejavu-core fontconfig
 )
+[ $# -gt 0 ] && packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

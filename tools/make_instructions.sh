@@ -14,18 +14,7 @@ picture=data/media/img/castle_entrance.jpg
 
 # groff's PDF driver takes its fonts from ghostscript's URW set, and pdfpic
 # needs pdfinfo to size the picture.
-packages=(groff ghostscript poppler-utils)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update
-  $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash tools/install-deps.sh groff ghostscript poppler-utils
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

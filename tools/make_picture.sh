@@ -12,13 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=data/media/img/castle_entrance.jpg
 
-if ! command -v convert >/dev/null 2>&1; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update
-  $sudo apt-get install -y --no-install-recommends imagemagick
-fi
+bash tools/install-deps.sh imagemagick
 
 W=768
 H=528

@@ -8,7 +8,7 @@
 
 #include "app/wound_levels.h"
 #include "support/recording_platform.h"
-#include "support/t2_helpers.h"
+#include "support/fighters.h"
 
 namespace mordavel::testing {
 namespace {

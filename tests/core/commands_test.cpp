@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "support/t3_helpers.h"
+#include "support/play.h"
 
 namespace mordavel::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/recording_platform.h"
-#include "support/t2_helpers.h"
+#include "support/fighters.h"
 
 namespace mordavel::testing {
 namespace {

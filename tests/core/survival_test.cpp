@@ -7,7 +7,7 @@
 
 #include "app/main_app.h"
 #include "support/recording_platform.h"
-#include "support/t2_helpers.h"
+#include "support/fighters.h"
 
 namespace mordavel::testing {
 namespace {

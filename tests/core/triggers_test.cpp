@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "castle/trigger_mgr.h"
-#include "support/t3_helpers.h"
+#include "support/play.h"
 
 namespace mordavel::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "castle/trigger_mgr.h"
-#include "support/t3_helpers.h"
+#include "support/play.h"
 
 namespace mordavel::testing {
 namespace {
