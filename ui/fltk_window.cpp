@@ -9,9 +9,9 @@
 #include <FL/Fl_Text_Display.H>
 #include <FL/Fl_Widget.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 #include <fcntl.h>
 #include <fontconfig/fontconfig.h>
-#include <signal.h>
 #include <spawn.h>
 #include <strings.h>
 #include <sys/stat.h>
@@ -33,6 +33,8 @@ namespace {
 
 constexpr double kTickSeconds = 0.01;  // the game's 100 Hz heartbeat
 constexpr int kStoryFontSize = 10;
+constexpr int kSmallestLabelSize = 8;
+constexpr int kLabelMargin = 4;
 constexpr const char* kStoryFontFamily = "Tahoma";
 constexpr const char* kFallbackFontFamily = "DejaVu Sans";
 
@@ -104,8 +106,8 @@ bool jpegIsWhole(const std::string& path) {
     if (marker == 0xDA) {
       // Entropy-coded data runs to the next marker that is neither a
       // stuffed zero nor a restart.
-      while (i + 1 < n && !(b[i] == 0xFF && b[i + 1] != 0x00 &&
-                            !(b[i + 1] >= 0xD0 && b[i + 1] <= 0xD7)))
+      while (i + 1 < n &&
+             !(b[i] == 0xFF && b[i + 1] != 0x00 && !(b[i + 1] >= 0xD0 && b[i + 1] <= 0xD7)))
         ++i;
       if (i + 1 >= n) return false;
     }
@@ -113,16 +115,25 @@ bool jpegIsWhole(const std::string& path) {
   return false;
 }
 
+// A push button that knows which of the game's widgets it is. (FLTK keeps
+// a callback's argument and its user data in one field, so the id cannot
+// go there.)
+class GameButton : public Fl_Button {
+ public:
+  GameButton(int x, int y, int w, int h, WidgetId id) : Fl_Button(x, y, w, h), id_(id) {}
+  WidgetId id() const { return id_; }
+
+ private:
+  WidgetId id_;
+};
+
 }  // namespace
 
 // Shows the room picture, centred, with whatever spills over the panel's
 // edges cut off.
 class PicturePanel : public Fl_Widget {
  public:
-  PicturePanel(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) {
-    box(FL_NO_BOX);
-    align(FL_ALIGN_INSIDE);
-  }
+  PicturePanel(int x, int y, int w, int h) : Fl_Widget(x, y, w, h) { box(FL_NO_BOX); }
 
   void picture(std::unique_ptr<Fl_Image> image) {
     image_ = std::move(image);
@@ -179,7 +190,7 @@ void FltkPlatform::onTick(void* self) {
 
 void FltkPlatform::onButton(Fl_Widget* button, void* self) {
   static_cast<FltkPlatform*>(self)->deliver(
-      Event{Event::Kind::Press, static_cast<WidgetId>(button->argument())});
+      Event{Event::Kind::Press, static_cast<GameButton*>(button)->id()});
 }
 
 void FltkPlatform::onClose(Fl_Widget*, void* self) {
@@ -195,15 +206,22 @@ void FltkPlatform::deliver(const Event& event) {
 
 Fl_Button* FltkPlatform::makeButton(int x, int y, int w, int h, const std::string& label,
                                     WidgetId id) {
-  auto* button = new Fl_Button(x, y, w, h);
+  auto* button = new GameButton(x, y, w, h, id);
   button->copy_label(label.c_str());
+  // A long label ("Visit " and the site's name in a third of the column)
+  // gets a smaller size rather than running over its neighbour.
+  int size = FL_NORMAL_SIZE;
+  fl_font(button->labelfont(), size);
+  while (size > kSmallestLabelSize && fl_width(button->label()) > w - 2 * kLabelMargin)
+    fl_font(button->labelfont(), --size);
+  button->labelsize(size);
   button->callback(onButton, this);
-  button->argument(static_cast<long>(id));
   return button;
 }
 
 void FltkPlatform::openWindow(const std::string& title, const std::string& visitLabel) {
   if (window_) return;
+  fl_open_display();  // labels are measured before the window shows
   buffer_ = std::make_unique<Fl_Text_Buffer>();
 
   window_ = std::make_unique<Fl_Double_Window>(0, 0, kWindowWidth, kWindowHeight);

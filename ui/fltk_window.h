@@ -2,10 +2,11 @@
 // action buttons, the 100 Hz timer and the desktop's opener.
 #pragma once
 
+#include <sys/types.h>
+
 #include <map>
 #include <memory>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "ui/platform.h"

@@ -55,7 +55,9 @@ TEST(StartUp, RoomDescriptionsOpenWithTwoSpacesAndCloseWithANewline) {
     SCOPED_TRACE(room.name);
     ASSERT_FALSE(room.desc.empty());
     EXPECT_EQ(room.desc.back(), '\n');
-    if (room.id != 11) EXPECT_EQ(room.desc.rfind("  ", 0), 0u);
+    if (room.id != 11) {
+      EXPECT_EQ(room.desc.rfind("  ", 0), 0u);
+    }
     EXPECT_EQ(room.desc.find("\n"), room.desc.size() - 1) << "one paragraph";
   }
   EXPECT_EQ(t.g().rooms.find(11)->desc,
