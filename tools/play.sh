@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORDAVEL_WINDOW=ON
 cmake --build build -j"$(nproc)" --target mordavel
 
 if [ -z "${DISPLAY:-}" ]; then
