@@ -13,33 +13,30 @@ int TArmorTypeMgr::AddArmorType(std::int32_t id, std::int32_t objType, const std
   return 0;
 }
 
-// Every lookup walks the whole catalogue: the last match wins.
+namespace {
+auto byId(std::int32_t id) {
+  return [id](const TArmorTypeData& t) { return t.id == id; };
+}
+// The cloak lies in the castle as "Fur cloak" and is catalogued as "fur cloak".
+auto byName(const std::string& name) {
+  return [&name](const TArmorTypeData& t) { return sameNameIgnoringCase(t.name, name); };
+}
+}  // namespace
+
 std::int32_t TArmorTypeMgr::GetArmorValueByID(std::int32_t id) const {
-  std::int32_t result = 0;
-  for (const auto& t : types_)
-    if (t.id == id) result = t.defValue;
-  return result;
+  return lastMatch(types_, byId(id), &TArmorTypeData::defValue, 0);
 }
 
 std::int32_t TArmorTypeMgr::GetArmorValueByName(const std::string& name) const {
-  std::int32_t result = 0;
-  for (const auto& t : types_)
-    if (sameNameIgnoringCase(t.name, name)) result = t.defValue;
-  return result;
+  return lastMatch(types_, byName(name), &TArmorTypeData::defValue, 0);
 }
 
 std::int32_t TArmorTypeMgr::GetArmorIDByName(const std::string& name) const {
-  std::int32_t result = 0;
-  for (const auto& t : types_)
-    if (sameNameIgnoringCase(t.name, name)) result = t.id;
-  return result;
+  return lastMatch(types_, byName(name), &TArmorTypeData::id, 0);
 }
 
 std::string TArmorTypeMgr::GetArmorNameByID(std::int32_t id) const {
-  std::string result = "none";
-  for (const auto& t : types_)
-    if (t.id == id) result = t.name;
-  return result;
+  return lastMatch(types_, byId(id), &TArmorTypeData::name, std::string("none"));
 }
 
 }  // namespace mordavel

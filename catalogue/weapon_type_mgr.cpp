@@ -17,33 +17,32 @@ int TWeaponTypeMgr::AddWeaponType(std::int32_t id, std::int32_t objType, const s
   return 0;
 }
 
-// Every lookup walks the whole catalogue: the last match wins.
+namespace {
+auto byId(std::int32_t id) {
+  return [id](const TWeaponTypeData& t) { return t.id == id; };
+}
+auto byName(const std::string& name) {
+  return [&name](const TWeaponTypeData& t) { return sameNameIgnoringCase(t.name, name); };
+}
+}  // namespace
+
 std::int32_t TWeaponTypeMgr::GetWeaponDamageByID(std::int32_t id) const {
-  std::int32_t result = 0;
-  for (const auto& t : types_)
-    if (t.id == id) result = t.damage;
-  return result;
+  return lastMatch(types_, byId(id), &TWeaponTypeData::damage, 0);
 }
 
+// The one lookup by name where case counts: "sword" is not the Sword.
 std::int32_t TWeaponTypeMgr::GetWeaponDamageByName(const std::string& name) const {
-  std::int32_t result = 0;
-  for (const auto& t : types_)
-    if (t.name == name) result = t.damage;
-  return result;
+  return lastMatch(
+      types_, [&name](const TWeaponTypeData& t) { return t.name == name; },
+      &TWeaponTypeData::damage, 0);
 }
 
 std::int32_t TWeaponTypeMgr::GetWeaponIDByName(const std::string& name) const {
-  std::int32_t result = 0;
-  for (const auto& t : types_)
-    if (sameNameIgnoringCase(t.name, name)) result = t.id;
-  return result;
+  return lastMatch(types_, byName(name), &TWeaponTypeData::id, 0);
 }
 
 std::string TWeaponTypeMgr::GetWeaponNameByID(std::int32_t id) const {
-  std::string result = "none";
-  for (const auto& t : types_)
-    if (t.id == id) result = t.name;
-  return result;
+  return lastMatch(types_, byId(id), &TWeaponTypeData::name, std::string("none"));
 }
 
 }  // namespace mordavel

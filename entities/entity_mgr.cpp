@@ -52,74 +52,43 @@ t_entity* t_EntityMgr::GetEntityPtr(std::int32_t id) {
   return nullptr;
 }
 
-std::int32_t t_EntityMgr::GetHPByID(std::int32_t id) {
-  const t_entity* e = GetEntityPtr(id);
-  return e ? e->hp : 0;
-}
-
-std::string t_EntityMgr::GetName(std::int32_t id) {
-  const t_entity* e = GetEntityPtr(id);
-  return e ? e->name : std::string();
-}
-
-std::int32_t t_EntityMgr::GetTeamID(std::int32_t id) {
-  const t_entity* e = GetEntityPtr(id);
-  return e ? e->teamID : 0;
-}
-
+std::int32_t t_EntityMgr::GetHPByID(std::int32_t id) { return valueOf(id, &t_entity::hp); }
+std::string t_EntityMgr::GetName(std::int32_t id) { return valueOf(id, &t_entity::name); }
+std::int32_t t_EntityMgr::GetTeamID(std::int32_t id) { return valueOf(id, &t_entity::teamID); }
 std::int32_t t_EntityMgr::GetPerception(std::int32_t id) {
-  const t_entity* e = GetEntityPtr(id);
-  return e ? e->perception : 0;
+  return valueOf(id, &t_entity::perception);
 }
-
 std::uint16_t t_EntityMgr::GetObjectType(std::int32_t id) {
-  const t_entity* e = GetEntityPtr(id);
-  return e ? e->objectType : 0;
+  return valueOf(id, &t_entity::objectType);
 }
-
 std::int32_t t_EntityMgr::GetCurrentWeaponByID(std::int32_t id) {
-  const t_entity* e = GetEntityPtr(id);
-  return e ? e->weapon1ID : 0;
+  return valueOf(id, &t_entity::weapon1ID);
 }
-
 std::int32_t t_EntityMgr::GetCurrentArmorByID(std::int32_t id) {
-  const t_entity* e = GetEntityPtr(id);
-  return e ? e->armor1ID : 0;
+  return valueOf(id, &t_entity::armor1ID);
 }
 
 int t_EntityMgr::SetWeapon1IDByID(std::int32_t id, std::int32_t weaponType) {
-  if (t_entity* e = GetEntityPtr(id)) e->weapon1ID = weaponType;
-  return 0;
+  return setField(id, &t_entity::weapon1ID, weaponType);
 }
-
 int t_EntityMgr::SetArmor1IDByID(std::int32_t id, std::int32_t armorType) {
-  if (t_entity* e = GetEntityPtr(id)) e->armor1ID = armorType;
-  return 0;
+  return setField(id, &t_entity::armor1ID, armorType);
+}
+int t_EntityMgr::setAlertness(std::int32_t id, std::uint8_t flag) {
+  return setField(id, &t_entity::isAlerted, flag);
+}
+int t_EntityMgr::setRoomNum(std::int32_t id, std::int32_t roomNum) {
+  return setField(id, &t_entity::roomNum, roomNum);
+}
+int t_EntityMgr::SetDead(std::int32_t id, std::uint8_t flag) {
+  return setField(id, &t_entity::isDead, flag);
 }
 
+// Wound levels are not clamped here; the rules that need a bound apply it.
 int t_EntityMgr::AddHP(std::int32_t id, std::int32_t amount) {
   if (t_entity* e = GetEntityPtr(id)) e->hp += amount;
   return 0;
 }
-
-int t_EntityMgr::SubtractHP(std::int32_t id, std::int32_t amount) {
-  if (t_entity* e = GetEntityPtr(id)) e->hp -= amount;
-  return 0;
-}
-
-int t_EntityMgr::setAlertness(std::int32_t id, std::uint8_t flag) {
-  if (t_entity* e = GetEntityPtr(id)) e->isAlerted = flag;
-  return 0;
-}
-
-int t_EntityMgr::setRoomNum(std::int32_t id, std::int32_t roomNum) {
-  if (t_entity* e = GetEntityPtr(id)) e->roomNum = static_cast<std::uint16_t>(roomNum);
-  return 0;
-}
-
-int t_EntityMgr::SetDead(std::int32_t id, std::uint8_t flag) {
-  if (t_entity* e = GetEntityPtr(id)) e->isDead = flag;
-  return 0;
-}
+int t_EntityMgr::SubtractHP(std::int32_t id, std::int32_t amount) { return AddHP(id, -amount); }
 
 }  // namespace mordavel

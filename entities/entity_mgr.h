@@ -101,6 +101,18 @@ class t_EntityMgr {
   std::int32_t NumEntities = 0;
 
  private:
+  // One field of the entity with this id; zero or empty when there is none.
+  template <class T>
+  T valueOf(std::int32_t id, T t_entity::*field) {
+    const t_entity* e = GetEntityPtr(id);
+    return e ? e->*field : T{};
+  }
+  // Sets one field of the entity with this id, if there is one.
+  template <class T, class V>
+  int setField(std::int32_t id, T t_entity::*field, V value) {
+    if (t_entity* e = GetEntityPtr(id)) e->*field = static_cast<T>(value);
+    return 0;
+  }
   bool visibleIn(const t_entity& e, std::int32_t roomNum) const;
   bool isEnemy(const t_entity& e);
   void strike(t_entity& striker, t_entity& target, std::string& text);
