@@ -8,7 +8,7 @@ packages=(
   build-essential cmake pkg-config
   libfltk1.3-dev libjpeg-dev
   googletest libgtest-dev
-  xvfb xdotool xclip x11-utils imagemagick
+  xvfb xdotool xclip x11-utils imagemagick procps
   fonts-wine fonts-dejavu-core fontconfig
 )
 [ $# -gt 0 ] && packages=("$@")

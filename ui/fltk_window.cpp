@@ -303,7 +303,6 @@ bool FltkPlatform::showPicture(const std::string& path) {
 
 void FltkPlatform::addActionButton(WidgetId id, int row, const std::string& label) {
   if (!window_) return;
-  removeActionButton(id);
   const Box b = actionButtonBox(clientW_, clientH_, panelW_, row);
   Fl_Button* button = makeButton(b.x, b.y, b.w, b.h, label, id);
   // Added last, so it lies above the fixed buttons it shares rows with.
