@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libfltk1.3-dev libjpeg-dev
+  libfltk1.3-dev libjpeg-dev libfontconfig-dev
   googletest libgtest-dev
   xvfb xdotool xclip x11-utils imagemagick procps
   fonts-wine fonts-dejavu-core fontconfig
